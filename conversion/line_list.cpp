@@ -1,0 +1,163 @@
+#include "line_list.h"
+
+#include "errors.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace zrl {
+
+std::int32_t LineList::Count() const
+{
+    return static_cast<std::int32_t>(lines_.size());
+}
+
+void LineList::CheckIndex(std::int64_t i) const
+{
+    if (i < 0 || i >= static_cast<std::int64_t>(lines_.size()))
+        throw EStringListError::OutOfBounds(i);
+}
+
+void LineList::CheckRoomFor(std::size_t more) const
+{
+    // Count() is a signed 32-bit number; a list does not grow past it.
+    if (more > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) - lines_.size())
+        throw EStringListError("Unable to insert a line");
+}
+
+std::string_view LineList::Line(std::int64_t i) const
+{
+    CheckIndex(i);
+    return lines_[static_cast<std::size_t>(i)];
+}
+
+void LineList::SetLine(std::int64_t i, std::string_view s)
+{
+    CheckIndex(i);
+    lines_[static_cast<std::size_t>(i)] = texts_.Keep(s);
+    Changed();
+}
+
+void LineList::CutLineStart(std::int64_t i, std::size_t n)
+{
+    CheckIndex(i);
+    std::string_view& line = lines_[static_cast<std::size_t>(i)];
+    line.remove_prefix(std::min(n, line.size()));
+    Changed();
+}
+
+void LineList::Append(std::string_view s)
+{
+    CheckRoomFor(1);
+    lines_.push_back(texts_.Keep(s));
+    Changed();
+}
+
+void LineList::InsertLine(std::int64_t i, std::string_view s)
+{
+    const std::string_view one[] = {s};
+    InsertLines(i, one);
+}
+
+void LineList::InsertLines(std::int64_t i, std::span<const std::string_view> lines)
+{
+    if (i != static_cast<std::int64_t>(lines_.size()))
+        CheckIndex(i);
+    CheckRoomFor(lines.size());
+    std::vector<std::string_view> kept;
+    kept.reserve(lines.size());
+    for (std::string_view line : lines)
+        kept.push_back(texts_.Keep(line));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(i), kept.begin(), kept.end());
+    Changed();
+}
+
+void LineList::Clear()
+{
+    lines_.clear();
+    lines_.shrink_to_fit();
+    texts_.Clear();
+    Changed();
+}
+
+void LineList::SetText(std::string_view text)
+{
+    detail::ByteBlock bytes(static_cast<char*>(std::malloc(text.empty() ? 1 : text.size())));
+    if (!bytes)
+        throw std::bad_alloc();
+    if (!text.empty())
+        std::memcpy(bytes.get(), text.data(), text.size());
+    AdoptText(std::move(bytes), text.size());
+}
+
+// Splits the bytes of a file into lines that view them in place; the list
+// keeps the block, so no line is copied.
+void LineList::AdoptText(detail::ByteBlock bytes, std::size_t size)
+{
+    const char* p = bytes.get();
+    const char* end = p + size;
+    if (const void* nul = std::memchr(p, '\0', size))
+        end = static_cast<const char*>(nul);
+
+    std::vector<std::string_view> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(p, end, '\n')) + 1);
+    // The next LF is remembered, so that a text of lone CRs is not searched
+    // to its end for every line.
+    const char* nextLf = nullptr;
+    while (p < end) {
+        if (nextLf == nullptr || nextLf < p) {
+            const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+            nextLf = lf ? static_cast<const char*>(lf) : end;
+        }
+        const void* cr = std::memchr(p, '\r', static_cast<std::size_t>(nextLf - p));
+        const char* lineEnd = cr ? static_cast<const char*>(cr) : nextLf;
+        lines.emplace_back(p, static_cast<std::size_t>(lineEnd - p));
+        p = lineEnd;
+        if (p < end && *p == '\r')
+            ++p;
+        if (p < end && *p == '\n')
+            ++p;
+    }
+    if (lines.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw EStringListError("Unable to insert a line");
+
+    BeginChanges();
+    lines_.clear();
+    texts_.Clear();
+    texts_.Adopt(std::move(bytes));
+    lines_ = std::move(lines);
+    Changed();
+    EndChanges();
+}
+
+void LineList::BeginChanges()
+{
+    ++openBatches_;
+}
+
+void LineList::EndChanges()
+{
+    if (openBatches_ == 0)
+        return;
+    if (--openBatches_ == 0 && changedInBatch_) {
+        changedInBatch_ = false;
+        if (listener_)
+            listener_();
+    }
+}
+
+void LineList::SetChangeListener(std::function<void()> listener)
+{
+    listener_ = std::move(listener);
+}
+
+void LineList::Changed()
+{
+    if (openBatches_ > 0)
+        changedInBatch_ = true;
+    else if (listener_)
+        listener_();
+}
+
+} // namespace zrl
