@@ -1,5 +1,6 @@
 #include "text_arena.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -27,9 +28,10 @@ std::string_view TextArena::Keep(std::string_view s)
             std::memcpy(blocks_.back().get(), s.data(), s.size());
             return {blocks_.back().get(), s.size()};
         }
-        blocks_.push_back(AllocateBlock(nextBlockSize_));
+        const std::size_t size = std::max(nextBlockSize_, s.size());
+        blocks_.push_back(AllocateBlock(size));
         free_ = blocks_.back().get();
-        freeSize_ = nextBlockSize_;
+        freeSize_ = size;
         if (nextBlockSize_ < kLargestBlockSize)
             nextBlockSize_ *= 2;
     }
