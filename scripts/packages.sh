@@ -15,4 +15,4 @@ ensure_packages() {
 }
 
 # What building and testing ZRLConv needs.
-BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev)
+BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-qpa-plugins)
