@@ -83,25 +83,33 @@ void LineList::Clear()
 
 void LineList::SetText(std::string_view text)
 {
-    detail::ByteBlock bytes(static_cast<char*>(std::malloc(text.empty() ? 1 : text.size())));
-    if (!bytes)
-        throw std::bad_alloc();
-    if (!text.empty())
-        std::memcpy(bytes.get(), text.data(), text.size());
-    AdoptText(std::move(bytes), text.size());
+    AdoptText(detail::Bytes::Copy(text));
 }
+
+namespace {
+std::size_t CountLineFeeds(const char* p, const char* end)
+{
+    std::size_t count = 0;
+    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))))) {
+        ++count;
+        ++p;
+    }
+    return count;
+}
+} // namespace
 
 // Splits the bytes of a file into lines that view them in place; the list
 // keeps the block, so no line is copied.
-void LineList::AdoptText(detail::ByteBlock bytes, std::size_t size)
+void LineList::AdoptText(detail::Bytes bytes)
 {
-    const char* p = bytes.get();
-    const char* end = p + size;
-    if (const void* nul = std::memchr(p, '\0', size))
+    const std::string_view text = bytes.view();
+    const char* p = text.data();
+    const char* end = p + text.size();
+    if (const void* nul = std::memchr(p, '\0', text.size()))
         end = static_cast<const char*>(nul);
 
-    std::vector<std::string_view> lines;
-    lines.reserve(static_cast<std::size_t>(std::count(p, end, '\n')) + 1);
+    Lines lines;
+    lines.reserve(CountLineFeeds(p, end) + 1);
     // The next LF is remembered, so that a text of lone CRs is not searched
     // to its end for every line.
     const char* nextLf = nullptr;

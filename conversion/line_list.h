@@ -82,10 +82,12 @@ public:
 private:
     void CheckIndex(std::int64_t i) const;
     void CheckRoomFor(std::size_t more) const;
-    void AdoptText(detail::ByteBlock bytes, std::size_t size);
+    void AdoptText(detail::Bytes bytes);
     void Changed();
 
-    std::vector<std::string_view> lines_;
+    using Lines = std::vector<std::string_view, detail::PresentPagesAllocator<std::string_view>>;
+
+    Lines lines_;
     detail::TextArena texts_;
     int openBatches_ = 0;
     bool changedInBatch_ = false;

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 namespace zrl {
 
@@ -31,48 +32,6 @@ public:
 private:
     int fd_;
 };
-
-void Grow(detail::ByteBlock& block, std::size_t size)
-{
-    char* grown = static_cast<char*>(std::realloc(block.get(), size));
-    if (!grown)
-        throw std::bad_alloc();
-    static_cast<void>(block.release());
-    block.reset(grown);
-}
-
-// Reads everything left in fd. A regular file is read into a block of its
-// own size; anything else grows its block as the bytes come.
-std::size_t ReadWhole(int fd, const std::string& name, detail::ByteBlock& block)
-{
-    struct stat status {};
-    if (fstat(fd, &status) != 0 || S_ISDIR(status.st_mode))
-        throw EFOpenError(name);
-    // One byte more than a regular file's size lets the end be seen at once.
-    std::size_t capacity = S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 1 << 16;
-    block.reset(static_cast<char*>(std::malloc(capacity)));
-    if (!block)
-        throw std::bad_alloc();
-    std::size_t size = 0;
-    for (;;) {
-        if (size == capacity) {
-            capacity *= 2;
-            Grow(block, capacity);
-        }
-        const ssize_t got = read(fd, block.get() + size, capacity - size);
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throw EFOpenError(name);
-        }
-        size += static_cast<std::size_t>(got);
-    }
-    if (capacity - size > capacity / 4)
-        Grow(block, size == 0 ? 1 : size);
-    return size;
-}
 
 void WriteAll(int fd, const char* bytes, std::size_t size, const std::string& name)
 {
@@ -100,9 +59,7 @@ void LineList::ReadFromFile(const std::string& path)
 
 void LineList::ReadFromDescriptor(int fd, const std::string& name)
 {
-    detail::ByteBlock bytes;
-    const std::size_t size = ReadWhole(fd, name, bytes);
-    AdoptText(std::move(bytes), size);
+    AdoptText(detail::Bytes::Read(fd, name));
 }
 
 void LineList::WriteToFile(const std::string& path) const

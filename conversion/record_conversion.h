@@ -26,6 +26,10 @@ public:
     // with the lists as they are at that moment.
     bool ConvertRecord();
 
+    // Cuts the leading spaces of every input line; a line of spaces alone
+    // becomes empty. The first step of ConvertRecord.
+    void CleanLeadingSpaces();
+
     // False when line's element is not named "world"; else appends the three
     // header lines and sets hqCount().
     bool ConvertWorld(std::string_view line);
@@ -51,7 +55,6 @@ public:
 
 private:
     bool ConvertChecked();
-    void CleanLeadingSpaces();
     void ConvertEvent(std::string_view line, std::string_view name);
     // T + "; " + item for every item + ";", in a buffer reused by every line.
     std::string_view ComposeLine(std::string_view stamp, std::span<const std::string_view> items);

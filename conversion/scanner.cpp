@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "text.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zrl {
@@ -19,20 +20,32 @@ struct ElementScan {
     std::string_view rest;
 };
 
+// Offset of the first c in s from offset from on, npos when there is none.
+// The tags of a line are a few bytes apart, so the first stretch is walked
+// here; a call to memchr pays only over longer distances.
+std::size_t FindByte(std::string_view s, char c, std::size_t from = 0)
+{
+    const std::size_t walkedEnd = std::min(s.size(), from + 32);
+    for (std::size_t k = from; k < walkedEnd; ++k)
+        if (s[k] == c)
+            return k;
+    if (walkedEnd == s.size())
+        return std::string_view::npos;
+    const void* found = std::memchr(s.data() + walkedEnd, c, s.size() - walkedEnd);
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - s.data()) : std::string_view::npos;
+}
+
 // Position of the first "</" + name + ">" in s, 0 when there is none. The
 // closing tag is matched in place rather than built as a text for every line.
 Position FindClosingTag(std::string_view name, std::string_view s)
 {
     const std::size_t tagLength = name.size() + 3;
-    std::size_t from = 0;
-    while (from + tagLength <= s.size()) {
-        const void* open = std::memchr(s.data() + from, '<', s.size() - from - tagLength + 1);
-        if (!open)
-            return 0;
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(open) - s.data());
+    if (s.size() < tagLength)
+        return 0;
+    const std::string_view starts = s.substr(0, s.size() - tagLength + 1);
+    for (std::size_t at = FindByte(starts, '<'); at != std::string_view::npos; at = FindByte(starts, '<', at + 1)) {
         if (s[at + 1] == '/' && s[at + tagLength - 1] == '>' && s.substr(at + 2, name.size()) == name)
             return static_cast<Position>(at) + 1;
-        from = at + 1;
     }
     return 0;
 }
@@ -42,13 +55,14 @@ ElementScan Scan(std::string_view s, bool nameOnly = false)
     const Position length = Length(s);
     CharAt(s, 1); // an empty text has no element to look for
     // i is the position of the first "<", or the last position if there is none.
-    const std::size_t lessThan = s.find('<');
+    const std::size_t lessThan = FindByte(s, '<');
     const Position i = lessThan == std::string_view::npos ? length : static_cast<Position>(lessThan) + 1;
     if (i == length)
         return {};
-    const Position a = FindText(">", s);
-    if (a == 0)
+    const std::size_t greaterThan = FindByte(s, '>'); // also one before i
+    if (greaterThan == std::string_view::npos)
         return {};
+    const Position a = static_cast<Position>(greaterThan) + 1;
 
     ElementScan scan;
     scan.found = ElementScan::Found::Name;

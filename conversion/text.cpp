@@ -6,26 +6,11 @@
 
 namespace zrl {
 
-Position Length(std::string_view s)
-{
-    return static_cast<Position>(s.size());
-}
-
 char CharAt(std::string_view s, Position i)
 {
     if (i < 1 || i > Length(s))
         throw ERangeError();
     return s[static_cast<std::size_t>(i - 1)];
-}
-
-std::string_view SubText(std::string_view s, Position start, Position count)
-{
-    if (Length(s) < start || count < 1)
-        return {};
-    if (start < 1)
-        start = 1;
-    const Position n = std::min(Length(s) - start + 1, count);
-    return s.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(n));
 }
 
 Position FindText(std::string_view needle, std::string_view s)

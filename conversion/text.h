@@ -11,7 +11,10 @@ namespace zrl {
 using Position = std::int64_t;
 
 // Number of characters (bytes) of s.
-Position Length(std::string_view s);
+inline Position Length(std::string_view s)
+{
+    return static_cast<Position>(s.size());
+}
 
 // The character at position i; raises ERangeError unless 1 <= i <= Length(s).
 char CharAt(std::string_view s, Position i);
@@ -19,7 +22,15 @@ char CharAt(std::string_view s, Position i);
 // Up to count characters of s from position start. Empty when start is past
 // the end or count < 1; a start below 1 is raised to 1 without shortening
 // count, so SubText("abcdef", -3, 2) is "ab". The result views s.
-std::string_view SubText(std::string_view s, Position start, Position count);
+inline std::string_view SubText(std::string_view s, Position start, Position count)
+{
+    if (Length(s) < start || count < 1)
+        return {};
+    if (start < 1)
+        start = 1;
+    const Position n = Length(s) - start + 1 < count ? Length(s) - start + 1 : count;
+    return s.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(n));
+}
 
 // Position of the first occurrence of needle in s, 0 when there is none or
 // needle is empty.

@@ -2,19 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 namespace zrl::detail {
-
-namespace {
-ByteBlock AllocateBlock(std::size_t size)
-{
-    ByteBlock block(static_cast<char*>(std::malloc(size == 0 ? 1 : size)));
-    if (!block)
-        throw std::bad_alloc();
-    return block;
-}
-} // namespace
 
 std::string_view TextArena::Keep(std::string_view s)
 {
@@ -24,13 +13,13 @@ std::string_view TextArena::Keep(std::string_view s)
         // A long text gets a block of its own, so that the free tail of the
         // current block is not wasted on it.
         if (s.size() > kLargestBlockSize / 4) {
-            blocks_.push_back(AllocateBlock(s.size()));
-            std::memcpy(blocks_.back().get(), s.data(), s.size());
-            return {blocks_.back().get(), s.size()};
+            blocks_.push_back(Bytes::Allocate(s.size()));
+            std::memcpy(blocks_.back().data(), s.data(), s.size());
+            return blocks_.back().view();
         }
         const std::size_t size = std::max(nextBlockSize_, s.size());
-        blocks_.push_back(AllocateBlock(size));
-        free_ = blocks_.back().get();
+        blocks_.push_back(Bytes::Allocate(size));
+        free_ = blocks_.back().data();
         freeSize_ = size;
         if (nextBlockSize_ < kLargestBlockSize)
             nextBlockSize_ *= 2;
@@ -42,9 +31,10 @@ std::string_view TextArena::Keep(std::string_view s)
     return {copy, s.size()};
 }
 
-void TextArena::Adopt(ByteBlock block)
+std::string_view TextArena::Adopt(Bytes bytes)
 {
-    blocks_.push_back(std::move(block));
+    blocks_.push_back(std::move(bytes));
+    return blocks_.back().view();
 }
 
 void TextArena::Clear()
