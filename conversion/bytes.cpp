@@ -30,9 +30,14 @@ char* Reallocate(char* bytes, std::size_t size)
 // A regular file is copied by the kernel into an anonymous memory file that
 // is then mapped privately: the process holds its own copy of the bytes, as
 // a read gives it, without touching every page of a fresh buffer first.
-// Empty when the system cannot do this for the file; reading then does it.
-std::optional<std::string_view> SnapshotOf(int fd)
+// Empty when the system cannot do this for the file, or when the file is
+// larger than the free memory: reading then does it, and a failed allocation
+// is reported rather than the process being stopped for want of memory.
+std::optional<std::string_view> SnapshotOf(int fd, std::size_t fileSize)
 {
+    const long freePages = sysconf(_SC_AVPHYS_PAGES);
+    if (freePages < 0 || fileSize / static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) >= static_cast<std::size_t>(freePages))
+        return std::nullopt;
     const int memory = memfd_create("zrlconv-record", MFD_CLOEXEC);
     if (memory < 0)
         return std::nullopt;
@@ -96,7 +101,7 @@ Bytes Bytes::Read(int fd, const std::string& name)
     if (fstat(fd, &status) != 0 || S_ISDIR(status.st_mode))
         throw EFOpenError(name);
     if (S_ISREG(status.st_mode) && status.st_size > 0) {
-        if (const std::optional<std::string_view> snapshot = SnapshotOf(fd))
+        if (const std::optional<std::string_view> snapshot = SnapshotOf(fd, static_cast<std::size_t>(status.st_size)))
             return Bytes(const_cast<char*>(snapshot->data()), snapshot->size(), Owner::Mapping);
     }
 

@@ -96,6 +96,37 @@ std::size_t CountLineFeeds(const char* p, const char* end)
     }
     return count;
 }
+
+// Finds where each line of a text ends: at the next CR or LF, or at the end.
+class LineEnds {
+public:
+    explicit LineEnds(const char* end) : end_(end) {}
+
+    const char* From(const char* p)
+    {
+        // A blank or short line ends within a few bytes: walking them costs
+        // less than a search.
+        const char* walkedEnd = p + std::min<std::ptrdiff_t>(end_ - p, 16);
+        for (; p < walkedEnd; ++p)
+            if (*p == '\r' || *p == '\n')
+                return p;
+        if (p == end_)
+            return p;
+        // The next LF is remembered, so that a text of lone CRs is not
+        // searched to its end for every line.
+        if (nextLf_ == nullptr || nextLf_ < p) {
+            const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end_ - p));
+            nextLf_ = lf ? static_cast<const char*>(lf) : end_;
+        }
+        const void* cr = std::memchr(p, '\r', static_cast<std::size_t>(nextLf_ - p));
+        return cr ? static_cast<const char*>(cr) : nextLf_;
+    }
+
+private:
+    const char* end_;
+    const char* nextLf_ = nullptr;
+};
+
 } // namespace
 
 // Splits the bytes of a file into lines that view them in place; the list
@@ -110,16 +141,9 @@ void LineList::AdoptText(detail::Bytes bytes)
 
     Lines lines;
     lines.reserve(CountLineFeeds(p, end) + 1);
-    // The next LF is remembered, so that a text of lone CRs is not searched
-    // to its end for every line.
-    const char* nextLf = nullptr;
+    LineEnds lineEnds(end);
     while (p < end) {
-        if (nextLf == nullptr || nextLf < p) {
-            const void* lf = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-            nextLf = lf ? static_cast<const char*>(lf) : end;
-        }
-        const void* cr = std::memchr(p, '\r', static_cast<std::size_t>(nextLf - p));
-        const char* lineEnd = cr ? static_cast<const char*>(cr) : nextLf;
+        const char* lineEnd = lineEnds.From(p);
         lines.emplace_back(p, static_cast<std::size_t>(lineEnd - p));
         p = lineEnd;
         if (p < end && *p == '\r')
