@@ -15,4 +15,6 @@ ensure_packages() {
 }
 
 # What building and testing ZRLConv needs.
-BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-qpa-plugins)
+BUILD_PACKAGES=(g++ make cmake libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+# The sanitizer and fuzzing build.
+SANITIZE_PACKAGES=(clang libclang-rt-dev)

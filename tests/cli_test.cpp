@@ -1,18 +1,10 @@
 // zrlconv-cli end to end: exit status, output bytes and the standard error line.
 
-#include <gtest/gtest.h>
+#include "cli_runner.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
+using zrltest::Contents;
+using Result = zrltest::CliResult;
+using Cli = zrltest::CliFolder;
 
 namespace {
 
@@ -23,82 +15,6 @@ std::string Record(const std::string& body, const std::string& hqCount = "0")
     return kDeclaration + "\r\n<record>\r\n <world><a>0</a><b>Alfa</b><c>0</c><d>D</d><e>E</e><f>" + hqCount +
            "</f><g>G</g><h>Mapa</h></world>\r\n <events>\r\n" + body + " </events>\r\n</record>\r\n";
 }
-
-const std::string kHeader =
-    "1970-01-01-02-00-00; Alfa; 0; D; E; G;\r\n1970-01-01-02-00-00; create_world; Mapa;\r\n\r\n";
-
-std::string Contents(const std::string& path)
-{
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
-
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Each test runs the program in a folder of its own, holding the files it names.
-class Cli : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/zrlconv-cli-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root_ = pattern;
-        folder_ = root_ + "/work";
-        mkdir(folder_.c_str(), 0755);
-    }
-    void TearDown() override { std::system(("rm -rf '" + root_ + "'").c_str()); }
-
-    std::string Path(const std::string& name) const { return folder_ + "/" + name; }
-
-    void Put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-    }
-
-    Result Run(const std::vector<std::string>& args, const std::string& standardInput = "/dev/null") const
-    {
-        const std::string out = root_ + "/stdout";
-        const std::string err = root_ + "/stderr";
-        const pid_t child = fork();
-        if (child == 0) {
-            if (chdir(folder_.c_str()) != 0)
-                _exit(127);
-            dup2(open(standardInput.c_str(), O_RDONLY), STDIN_FILENO);
-            dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
-            dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
-            std::vector<char*> argv{const_cast<char*>(ZRLCONV_CLI)};
-            for (const std::string& arg : args)
-                argv.push_back(const_cast<char*>(arg.c_str()));
-            argv.push_back(nullptr);
-            execv(ZRLCONV_CLI, argv.data());
-            _exit(127);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(out), Contents(err)};
-    }
-
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        DIR* dir = opendir(folder_.c_str());
-        while (dirent* entry = readdir(dir))
-            if (entry->d_name[0] != '.' || std::string(entry->d_name).size() > 2)
-                if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
-                    names.emplace_back(entry->d_name);
-        closedir(dir);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    std::string root_;
-    std::string folder_;
-};
 
 } // namespace
 
@@ -153,32 +69,6 @@ TEST_F(Cli, FailuresReportWhereTheRecordIsBrokenAndWriteNothing)
         const Result kept = Run({"in.zrl2", "kept"});
         EXPECT_EQ(Contents(Path("kept")), "old") << c.err;
         EXPECT_EQ(kept.out, "") << "nothing on standard output either";
-    }
-}
-
-TEST_F(Cli, FilesThatCannotBeOpenedCreatedOrWritten)
-{
-    Put("in.zrl2", Record(""));
-    Put("pairs", "old pairs");
-    mkdir(Path("folder").c_str(), 0755);
-    struct Case {
-        std::vector<std::string> args;
-        std::string err;
-    } cases[] = {
-        {{"missing.zrl2"}, "zrlconv-cli: Cannot open file missing.zrl2.\n"},
-        {{"folder", "out"}, "zrlconv-cli: Cannot open file folder.\n"},
-        {{"in.zrl2", "nowhere/out"}, "zrlconv-cli: Cannot create file nowhere/out.\n"},
-        {{"in.zrl2", "folder"}, "zrlconv-cli: Cannot create file folder.\n"},
-        {{"--pairs", "nowhere/p", "in.zrl2", "out"}, "zrlconv-cli: Cannot create file nowhere/p.\n"},
-        {{"--pairs", "pairs", "in.zrl2", "/dev/full"}, "zrlconv-cli: Cannot write file /dev/full.\n"},
-    };
-    for (const Case& c : cases) {
-        const Result result = Run(c.args);
-        EXPECT_EQ(result.status, 2) << c.err;
-        EXPECT_EQ(result.err, c.err);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(Names(), (std::vector<std::string>{"folder", "in.zrl2", "pairs"})) << c.err;
-        EXPECT_EQ(Contents(Path("pairs")), "old pairs");
     }
 }
 

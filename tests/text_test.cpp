@@ -47,8 +47,8 @@ TEST(CharAt, RaisesRangeErrorOutsideText)
 {
     EXPECT_EQ(CharAt("ab", 1), 'a');
     EXPECT_EQ(CharAt("ab", 2), 'b');
-    for (auto [s, i] : {std::pair<std::string_view, Position>{"", 1}, {"a", 2}, {"a", 0}, {"a", -1}})
-        zrltest::ExpectError<ERangeError>([&] { CharAt(s, i); }, "Range check error");
+    for (const auto& [s, i] : {std::pair<std::string_view, Position>{"", 1}, {"a", 2}, {"a", 0}, {"a", -1}})
+        zrltest::ExpectError<ERangeError>([&text = s, position = i] { CharAt(text, position); }, "Range check error");
 }
 
 TEST(ParseInt, AcceptedForms)

@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <deque>
@@ -262,6 +264,28 @@ TEST_F(Window, FilesThatCannotBeOpenedOrSavedAreReported)
     EXPECT_EQ(window_.messages.back().text, "Cannot write file /dev/full.") << "the save to saved went through";
     EXPECT_EQ(window_.messages.size(), 4u);
     ExpectState(true);
+}
+
+TEST_F(Window, RecordTooLargeForMemoryIsReported)
+{
+    // A sparse file of 256 MB, opened with only 128 MB of address space to spare.
+    const QString big = Put("big.zrl2", "");
+    ASSERT_EQ(truncate((folder_ + "/big.zrl2").c_str(), 256 << 20), 0);
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    rlimit saved {};
+    getrlimit(RLIMIT_AS, &saved);
+    const rlimit limited{static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (128 << 20),
+                         saved.rlim_max};
+    setrlimit(RLIMIT_AS, &limited);
+    Open(big);
+    setrlimit(RLIMIT_AS, &saved);
+
+    ASSERT_EQ(window_.messages.size(), 1u);
+    EXPECT_EQ(window_.messages[0].kind, TFMain::MessageKind::Error);
+    EXPECT_EQ(window_.messages[0].caption, "ZRLConv");
+    EXPECT_EQ(window_.messages[0].text, "Out of memory.");
+    ExpectState(false);
 }
 
 TEST_F(Window, ListModelsFollowTheirLists)
