@@ -1,32 +1,19 @@
 #pragma once
 // Runs zrlconv-cli in a folder of the test's own and collects what it did.
 
-#include <gtest/gtest.h>
+#include "temporary_folder.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace zrltest {
-
-inline std::string Contents(const std::string& path)
-{
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
 
 struct CliResult {
     int status = -1; // the exit status; -1 when the program did not exit by itself
@@ -40,25 +27,8 @@ struct CliLimits {
     std::optional<rlim_t> addressSpace; // RLIMIT_AS
 };
 
-class CliFolder : public testing::Test {
+class CliFolder : public TemporaryFolder {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/zrlconv-cli-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root_ = pattern;
-        folder_ = root_ + "/work";
-        mkdir(folder_.c_str(), 0755);
-    }
-    void TearDown() override { std::system(("rm -rf '" + root_ + "'").c_str()); }
-
-    std::string Path(const std::string& name) const { return folder_ + "/" + name; }
-
-    void Put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-    }
-
     CliResult Run(const std::vector<std::string>& args, const std::string& standardInput = "/dev/null",
                   const CliLimits& limits = {}) const
     {
@@ -92,21 +62,6 @@ protected:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(out), Contents(err)};
     }
 
-    // The files in the folder: what a failed run must leave as it was.
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        DIR* dir = opendir(folder_.c_str());
-        while (dirent* entry = readdir(dir))
-            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
-                names.emplace_back(entry->d_name);
-        closedir(dir);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    std::string root_;
-    std::string folder_;
 };
 
 } // namespace zrltest

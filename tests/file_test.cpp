@@ -3,81 +3,37 @@
 #include "file_save.h"
 #include "line_list.h"
 
+#include "temporary_folder.h"
 #include "test_support.h"
 
-#include <dirent.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 using namespace zrl;
 using zrltest::ExpectError;
 using zrltest::Fill;
 using zrltest::LinesOf;
 
-namespace {
-
-class Files : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/zrlconv-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + folder_ + "'").c_str()); }
-
-    std::string Path(const std::string& name) const { return folder_ + "/" + name; }
-
-    static void Put(const std::string& path, std::string_view bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-
-    static std::string Contents(const std::string& path)
-    {
-        std::ostringstream bytes;
-        bytes << std::ifstream(path, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
-
-    // Names in the folder, to see that no temporary file is left behind.
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        DIR* dir = opendir(folder_.c_str());
-        while (dirent* entry = readdir(dir))
-            if (std::string_view(entry->d_name) != "." && std::string_view(entry->d_name) != "..")
-                names.emplace_back(entry->d_name);
-        closedir(dir);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    std::string folder_;
-};
-
-} // namespace
+using Files = zrltest::TemporaryFolder;
+using zrltest::Contents;
 
 TEST_F(Files, ReadSplitsAndWriteEndsEveryLineWithCrLf)
 {
-    Put(Path("in"), "a\r\nb\n\nc\r");
+    Put("in", "a\r\nb\n\nc\r");
     LineList list;
     list.ReadFromFile(Path("in"));
     EXPECT_EQ(LinesOf(list), (std::vector<std::string>{"a", "b", "", "c"}));
     list.WriteToFile(Path("out"));
     EXPECT_EQ(Contents(Path("out")), "a\r\nb\r\n\r\nc\r\n");
 
-    Put(Path("nul"), std::string_view("a\0b", 3));
+    Put("nul", std::string_view("a\0b", 3));
     list.ReadFromFile(Path("nul"));
     EXPECT_EQ(LinesOf(list), (std::vector<std::string>{"a"}));
 
-    Put(Path("empty"), "");
+    Put("empty", "");
     list.ReadFromFile(Path("empty"));
     EXPECT_EQ(list.Count(), 0);
     list.WriteToFile(Path("out"));
@@ -118,7 +74,7 @@ TEST_F(Files, TargetsThatCannotBeCreatedRaiseFileCreateError)
 
 TEST_F(Files, SavingReplacesTheTargetKeepingItsPermissionBits)
 {
-    Put(Path("out"), "old contents");
+    Put("out", "old contents");
     chmod(Path("out").c_str(), 0640);
     LineList list;
     Fill(list, {"new"});
@@ -133,7 +89,7 @@ TEST_F(Files, SavingReplacesTheTargetKeepingItsPermissionBits)
 TEST_F(Files, SavingFollowsSymbolicLinks)
 {
     mkdir(Path("real").c_str(), 0755);
-    Put(Path("real/target"), "old");
+    Put("real/target", "old");
     symlink("real/target", Path("link").c_str());
     symlink("nowhere", Path("dangling").c_str());
     LineList list;
@@ -158,7 +114,7 @@ TEST_F(Files, DevicesAreWrittenDirectly)
 
 TEST_F(Files, FailedWriteRaisesFileWriteErrorAndKeepsTheOldFile)
 {
-    Put(Path("out"), "old contents");
+    Put("out", "old contents");
     LineList list;
     Fill(list, {std::string(1 << 16, 'x')});
 
@@ -179,7 +135,7 @@ TEST_F(Files, FailedWriteRaisesFileWriteErrorAndKeepsTheOldFile)
 
 TEST_F(Files, UncommittedSaveLeavesNothingBehind)
 {
-    Put(Path("out"), "old");
+    Put("out", "old");
     {
         FileSave save(Path("out"));
         ASSERT_EQ(write(save.Descriptor(), "new", 3), 3);

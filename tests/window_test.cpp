@@ -2,6 +2,7 @@
 // File dialogs are answered and message boxes captured through the window's
 // seam, so no test waits on a modal dialog.
 
+#include "temporary_folder.h"
 #include "tfmain.h"
 
 #include <QAbstractItemModelTester>
@@ -18,10 +19,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <deque>
 #include <fstream>
-#include <sstream>
 
 // Failures show the texts, not their UTF-16 units.
 void PrintTo(const QString& text, std::ostream* out)
@@ -29,18 +28,13 @@ void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
+using zrltest::Contents;
+
 namespace {
 
 const QString kStatus = QString::fromUtf8("Verze výstupního souboru:");
 const std::string kDeclaration = R"(<?xml version="1.0" encoding="windows-1250"?>)";
 const std::string kWorld = "<world><a>0</a><b>Alfa</b><c>0</c><d>D</d><e>E</e><f>0</f><g>G</g><h>Mapa</h></world>";
-
-std::string Contents(const std::string& path)
-{
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
 
 struct Message {
     TFMain::MessageKind kind;
@@ -78,23 +72,19 @@ private:
     }
 };
 
-class Window : public testing::Test {
+class Window : public zrltest::TemporaryFolder {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/zrlconv-window-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
+        TemporaryFolder::SetUp();
         window_.show();
     }
-    void TearDown() override { std::system(("rm -rf '" + folder_ + "'").c_str()); }
 
-    QString Put(const std::string& name, const std::string& bytes)
+    QString PutFile(const std::string& name, const std::string& bytes)
     {
-        std::ofstream(folder_ + "/" + name, std::ios::binary) << bytes;
-        return Path(name);
+        return QString::fromStdString(Put(name, bytes));
     }
-    QString Path(const std::string& name) const { return QString::fromStdString(folder_ + "/" + name); }
+    QString FilePath(const std::string& name) const { return QString::fromStdString(Path(name)); }
 
     void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -120,7 +110,6 @@ protected:
         EXPECT_EQ(window_.Label1->text(), kStatus);
     }
 
-    std::string folder_;
     TestedWindow window_;
 };
 
@@ -178,20 +167,20 @@ TEST_F(Window, OpenConvertAndSaveTheExampleRecord)
     EXPECT_EQ(Rows(window_.zrl)[3], QString::fromUtf8("2005-05-04-23-03-22; create_hq; Plzeň; 1; 7;"));
     EXPECT_EQ(Rows(window_.hq), (QStringList{QString::fromUtf8("Děčín=4"), QString::fromUtf8("Plzeň=7")}));
 
-    window_.saveAnswers.push_back(Path("saved"));
+    window_.saveAnswers.push_back(FilePath("saved"));
     Click(window_.Button3);
     EXPECT_EQ(Contents(folder_ + "/saved"), Contents(example + "/season.zrl1"));
 
     // Converting again gives the same output, not a doubled one.
     Click(window_.Button2);
-    window_.saveAnswers.push_back(Path("again"));
+    window_.saveAnswers.push_back(FilePath("again"));
     Click(window_.Button3);
     EXPECT_EQ(Contents(folder_ + "/again"), Contents(example + "/season.zrl1"));
 }
 
 TEST_F(Window, FalseShowsChybaKonverzeAndTheLine)
 {
-    Open(Put("in.zrl2", kDeclaration + "\n  <record>\n<wrld></wrld>\n<events>\n</events>\n"));
+    Open(PutFile("in.zrl2", kDeclaration + "\n  <record>\n<wrld></wrld>\n<events>\n</events>\n"));
     Click(window_.Button2);
     ASSERT_EQ(window_.messages.size(), 1u);
     EXPECT_EQ(window_.messages[0].kind, TFMain::MessageKind::Plain);
@@ -205,7 +194,7 @@ TEST_F(Window, FalseShowsChybaKonverzeAndTheLine)
 
 TEST_F(Window, ErrorIsReportedAfterTheStateIsRestored)
 {
-    Open(Put("in.zrl2", kDeclaration + "\n<record>\n" + kWorld + "\n<events>\n<buy><t>0</t></buy>\n<ret><t>0</t><a>P</a></ret>\n</events>\n"));
+    Open(PutFile("in.zrl2", kDeclaration + "\n<record>\n" + kWorld + "\n<events>\n<buy><t>0</t></buy>\n<ret><t>0</t><a>P</a></ret>\n</events>\n"));
     Click(window_.Button2);
     ASSERT_EQ(window_.messages.size(), 1u);
     EXPECT_EQ(window_.messages[0].kind, TFMain::MessageKind::Error);
@@ -219,8 +208,8 @@ TEST_F(Window, ErrorIsReportedAfterTheStateIsRestored)
 
 TEST_F(Window, SaveBeforeConvertWritesAnEmptyFile)
 {
-    Open(Put("in.zrl2", "anything\n"));
-    window_.saveAnswers.push_back(Path("empty"));
+    Open(PutFile("in.zrl2", "anything\n"));
+    window_.saveAnswers.push_back(FilePath("empty"));
     Click(window_.Button3);
     EXPECT_EQ(Contents(folder_ + "/empty"), "");
     EXPECT_TRUE(window_.messages.empty());
@@ -233,7 +222,7 @@ TEST_F(Window, CancellingADialogChangesNothing)
     ExpectState(false);
     EXPECT_EQ(window_.log->model()->rowCount(), 0);
 
-    Open(Put("in.zrl2", "line\n"));
+    Open(PutFile("in.zrl2", "line\n"));
     window_.saveAnswers.push_back(std::nullopt);
     Click(window_.Button3);
     ExpectState(true);
@@ -242,16 +231,16 @@ TEST_F(Window, CancellingADialogChangesNothing)
 
 TEST_F(Window, FilesThatCannotBeOpenedOrSavedAreReported)
 {
-    Open(Path("missing.zrl2"));
+    Open(FilePath("missing.zrl2"));
     ASSERT_EQ(window_.messages.size(), 1u);
     EXPECT_EQ(window_.messages[0].kind, TFMain::MessageKind::Error);
-    EXPECT_EQ(window_.messages[0].text, "Cannot open file " + Path("missing.zrl2") + ".");
+    EXPECT_EQ(window_.messages[0].text, "Cannot open file " + FilePath("missing.zrl2") + ".");
     ExpectState(false);
 
     Open(ZRLCONV_EXAMPLES "/season.zrl2");
     Click(window_.Button2);
     mkdir((folder_ + "/folder").c_str(), 0755);
-    for (const QString& target : {Path("nowhere/out"), Path("folder")}) {
+    for (const QString& target : {FilePath("nowhere/out"), FilePath("folder")}) {
         window_.saveAnswers.push_back(target);
         Click(window_.Button3);
         EXPECT_EQ(window_.messages.back().text, "Cannot create file " + target + ".");
@@ -259,7 +248,7 @@ TEST_F(Window, FilesThatCannotBeOpenedOrSavedAreReported)
     window_.saveAnswers.push_back("/dev/full");
     Click(window_.Button3);
     EXPECT_EQ(window_.messages.back().text, "Cannot write file /dev/full.");
-    window_.saveAnswers.push_back(Path("saved"));
+    window_.saveAnswers.push_back(FilePath("saved"));
     Click(window_.Button3);
     EXPECT_EQ(window_.messages.back().text, "Cannot write file /dev/full.") << "the save to saved went through";
     EXPECT_EQ(window_.messages.size(), 4u);
@@ -269,7 +258,7 @@ TEST_F(Window, FilesThatCannotBeOpenedOrSavedAreReported)
 TEST_F(Window, RecordTooLargeForMemoryIsReported)
 {
     // A sparse file of 256 MB, opened with only 128 MB of address space to spare.
-    const QString big = Put("big.zrl2", "");
+    const QString big = PutFile("big.zrl2", "");
     ASSERT_EQ(truncate((folder_ + "/big.zrl2").c_str(), 256 << 20), 0);
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
