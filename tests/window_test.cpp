@@ -7,6 +7,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -227,6 +228,23 @@ TEST_F(Window, CancellingADialogChangesNothing)
     Click(window_.Button3);
     ExpectState(true);
     EXPECT_TRUE(window_.messages.empty());
+}
+
+TEST_F(Window, AccessKeysBelongToTheButtons)
+{
+    EXPECT_EQ(window_.Button1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_O));
+    EXPECT_EQ(window_.Button2->shortcut(), QKeySequence(Qt::ALT | Qt::Key_K));
+    EXPECT_EQ(window_.Button3->shortcut(), QKeySequence(Qt::ALT | Qt::Key_U));
+}
+
+TEST_F(Window, FileDialogsAskAsTheCommandsNeed)
+{
+    EXPECT_EQ(window_.dlgOpen->nameFilters(),
+              (QStringList{"ZRL 2 Logy (*.zrl2)", "XML soubory (*.xml)"}));
+    EXPECT_EQ(window_.dlgOpen->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(window_.dlgSave->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(window_.dlgSave->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(window_.dlgSave->defaultSuffix(), "");
 }
 
 TEST_F(Window, FilesThatCannotBeOpenedOrSavedAreReported)
