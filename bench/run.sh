@@ -4,6 +4,7 @@
 # (median of RUNS runs, 5 by default) and prints the figures with their
 # targets; then the phases inside one process and the window next to
 # zrlconv-cli. Not part of test.sh: nothing here passes or fails a build.
+# ZRLCONV_CLI=PATH measures another build of zrlconv-cli, an older one say.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -12,7 +13,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j 2 --target zrlconv-cli generate-record phases_bench window_bench >/dev/null
 
 runs=${RUNS:-5}
-cli=build/cli/zrlconv-cli
+cli=${ZRLCONV_CLI:-build/cli/zrlconv-cli}
 work=$(mktemp -d "${TMPDIR:-/tmp}/zrlconv-bench-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
