@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -41,7 +42,9 @@ std::optional<std::string_view> SnapshotOf(int fd, std::size_t fileSize)
     const int memory = memfd_create("zrlconv-record", MFD_CLOEXEC);
     if (memory < 0)
         return std::nullopt;
-    off_t offset = 0;
+    // From where the descriptor stands, as a read would go on.
+    const off_t start = std::max<off_t>(lseek(fd, 0, SEEK_CUR), 0);
+    off_t offset = start;
     for (;;) {
         const ssize_t copied = sendfile(memory, fd, &offset, 1 << 30);
         if (copied == 0)
@@ -51,7 +54,7 @@ std::optional<std::string_view> SnapshotOf(int fd, std::size_t fileSize)
             return std::nullopt;
         }
     }
-    const std::size_t size = static_cast<std::size_t>(offset);
+    const std::size_t size = static_cast<std::size_t>(offset - start);
     void* mapped = size == 0 ? MAP_FAILED : mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, memory, 0);
     close(memory);
     if (mapped == MAP_FAILED)

@@ -42,10 +42,10 @@ void RecordConversion::ConvertHeadquarters()
     // go in at once, also when a line fails: inserting them one by one would
     // move every line behind them each time.
     LineList created;
-    std::vector<std::string_view> inInputOrder;
+    std::vector<std::string_view> foundBackwards;
     const auto insertCreated = [&] {
-        std::reverse(inInputOrder.begin(), inInputOrder.end());
-        output_.InsertLines(kHeadquartersPosition, inInputOrder);
+        std::reverse(foundBackwards.begin(), foundBackwards.end());
+        output_.InsertLines(kHeadquartersPosition, foundBackwards);
     };
     try {
         std::int32_t made = 0;
@@ -59,7 +59,7 @@ void RecordConversion::ConvertHeadquarters()
             const TimeStamp stamp = TimeStampText(ParseInt(h[0]));
             const std::string_view converted[] = {"create_hq", h[1], h[3], h[2]};
             created.Append(ComposeLine(stamp, converted));
-            inInputOrder.push_back(created.Line(created.Count() - 1));
+            foundBackwards.push_back(created.Line(created.Count() - 1));
             hqPairs_.Append(composed_.assign(h[1]).append("=").append(h[2]));
             ++made;
         }

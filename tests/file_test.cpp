@@ -6,6 +6,7 @@
 #include "temporary_folder.h"
 #include "test_support.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -38,6 +39,18 @@ TEST_F(Files, ReadSplitsAndWriteEndsEveryLineWithCrLf)
     EXPECT_EQ(list.Count(), 0);
     list.WriteToFile(Path("out"));
     EXPECT_EQ(Contents(Path("out")), "");
+}
+
+TEST_F(Files, ReadingADescriptorGoesOnFromWhereItStands)
+{
+    Put("in", "skipped\nfirst\nsecond\n");
+    const int fd = open(Path("in").c_str(), O_RDONLY);
+    char skipped[8];
+    ASSERT_EQ(read(fd, skipped, sizeof skipped), 8);
+    LineList list;
+    list.ReadFromDescriptor(fd, "in");
+    close(fd);
+    EXPECT_EQ(LinesOf(list), (std::vector<std::string>{"first", "second"}));
 }
 
 TEST_F(Files, LongLinesAndManyLinesKeepTheirBytes)
