@@ -28,16 +28,23 @@ char* Reallocate(char* bytes, std::size_t size)
     return grown;
 }
 
+// Whether size bytes fit in the memory that is free now. Where they do not,
+// nothing is made present ahead of use: the system could only stop the
+// process for it, while a failed allocation can be reported.
+bool FitsInFreeMemory(std::size_t size)
+{
+    const long freePages = sysconf(_SC_AVPHYS_PAGES);
+    return freePages > 0 && size / static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) < static_cast<std::size_t>(freePages);
+}
+
 // A regular file is copied by the kernel into an anonymous memory file that
 // is then mapped privately: the process holds its own copy of the bytes, as
 // a read gives it, without touching every page of a fresh buffer first.
-// Empty when the system cannot do this for the file, or when the file is
-// larger than the free memory: reading then does it, and a failed allocation
-// is reported rather than the process being stopped for want of memory.
+// Empty when the system cannot do this for the file, or when the file does
+// not fit in free memory: reading then does it.
 std::optional<std::string_view> SnapshotOf(int fd, std::size_t fileSize)
 {
-    const long freePages = sysconf(_SC_AVPHYS_PAGES);
-    if (freePages < 0 || fileSize / static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) >= static_cast<std::size_t>(freePages))
+    if (!FitsInFreeMemory(fileSize))
         return std::nullopt;
     const int memory = memfd_create("zrlconv-record", MFD_CLOEXEC);
     if (memory < 0)
@@ -62,13 +69,15 @@ std::optional<std::string_view> SnapshotOf(int fd, std::size_t fileSize)
     return std::string_view(static_cast<const char*>(mapped), size);
 }
 
-// Large blocks are mapped with their pages made present in one call: on
-// virtual machines a fault per page costs more than the bytes written to it.
+// Large blocks are mapped with their pages made present in one call, as far
+// as free memory allows: on virtual machines a fault per page costs more than
+// the bytes written to it.
 constexpr std::size_t kMappedBlockSize = 1 << 20;
 
 char* MapPresentPages(std::size_t size)
 {
-    void* mapped = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    const int present = FitsInFreeMemory(size) ? MAP_POPULATE : 0;
+    void* mapped = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | present, -1, 0);
     if (mapped == MAP_FAILED)
         throw std::bad_alloc();
     return static_cast<char*>(mapped);

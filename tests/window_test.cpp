@@ -207,6 +207,36 @@ TEST_F(Window, ErrorIsReportedAfterTheStateIsRestored)
     EXPECT_EQ(Rows(window_.zrl).size(), 3) << "lines converted before the error stay";
 }
 
+TEST_F(Window, BadRecordsAreReportedAndTheWindowGoesOn)
+{
+    struct Case {
+        const char* what;
+        std::string bytes;
+        TFMain::MessageKind kind;
+        QString text;
+        int selectedLine; // -1 when the message names no line
+    } cases[] = {
+        {"empty file", "", TFMain::MessageKind::Error, "List index out of bounds (0)", -1},
+        {"NUL bytes", std::string(512, '\0'), TFMain::MessageKind::Error, "List index out of bounds (0)", -1},
+        {"UTF-16 with a byte-order mark", std::string("\xFF\xFE<\0?\0x\0m\0l\0", 10), TFMain::MessageKind::Plain,
+         "Chyba konverze", 0},
+        {"time beyond the 32-bit limit",
+         kDeclaration + "\n<record>\n" + kWorld + "\n<events>\n<buy><t>2147483648</t><a>1</a><b>2</b><c>3</c></buy>\n",
+         TFMain::MessageKind::Error, "'2147483648' is not a valid integer value.", 4},
+    };
+    for (const Case& c : cases) {
+        window_.messages.clear();
+        window_.log->setCurrentIndex({});
+        Open(PutFile("in.zrl2", c.bytes));
+        Click(window_.Button2);
+        ASSERT_EQ(window_.messages.size(), 1u) << c.what;
+        EXPECT_EQ(window_.messages[0].kind, c.kind) << c.what;
+        EXPECT_EQ(window_.messages[0].text, c.text) << c.what;
+        EXPECT_EQ(window_.log->currentIndex().row(), c.selectedLine) << c.what;
+        ExpectState(true);
+    }
+}
+
 TEST_F(Window, SaveBeforeConvertWritesAnEmptyFile)
 {
     Open(PutFile("in.zrl2", "anything\n"));
