@@ -6,7 +6,6 @@
 #include "file_save.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>

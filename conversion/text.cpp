@@ -2,8 +2,6 @@
 
 #include "errors.h"
 
-#include <algorithm>
-
 namespace zrl {
 
 char CharAt(std::string_view s, Position i)

@@ -31,10 +31,9 @@ std::string_view TextArena::Keep(std::string_view s)
     return {copy, s.size()};
 }
 
-std::string_view TextArena::Adopt(Bytes bytes)
+void TextArena::Adopt(Bytes bytes)
 {
     blocks_.push_back(std::move(bytes));
-    return blocks_.back().view();
 }
 
 void TextArena::Clear()

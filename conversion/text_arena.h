@@ -16,7 +16,7 @@ public:
     std::string_view Keep(std::string_view s);
 
     // Takes over the bytes of a file, which lines then view in place.
-    std::string_view Adopt(Bytes bytes);
+    void Adopt(Bytes bytes);
 
     // Frees every block; views handed out before are no longer valid.
     void Clear();

@@ -46,6 +46,14 @@ QFont TahomaFont(int pixelSize, bool bold)
     return font;
 }
 
+// The file the user picked in dialog, none when it was cancelled.
+std::optional<QString> ChosenFile(QFileDialog* dialog)
+{
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().constFirst();
+}
+
 std::string FileNameBytes(const QString& fileName)
 {
     return QFile::encodeName(fileName).toStdString();
@@ -245,16 +253,12 @@ void TFMain::ShowStoppedLine()
 
 std::optional<QString> TFMain::AskOpenFileName()
 {
-    if (dlgOpen->exec() != QDialog::Accepted || dlgOpen->selectedFiles().isEmpty())
-        return std::nullopt;
-    return dlgOpen->selectedFiles().constFirst();
+    return ChosenFile(dlgOpen);
 }
 
 std::optional<QString> TFMain::AskSaveFileName()
 {
-    if (dlgSave->exec() != QDialog::Accepted || dlgSave->selectedFiles().isEmpty())
-        return std::nullopt;
-    return dlgSave->selectedFiles().constFirst();
+    return ChosenFile(dlgSave);
 }
 
 void TFMain::ShowMessage(MessageKind kind, const QString& caption, const QString& text)
