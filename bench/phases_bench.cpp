@@ -4,25 +4,15 @@
 //   phases_bench RECORD OUTPUT [RUNS]
 
 #include "line_list.h"
+#include "median.h"
 #include "record_conversion.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-namespace {
-
 using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {

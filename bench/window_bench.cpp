@@ -3,6 +3,7 @@
 //
 //   window_bench RECORD ZRLCONV-CLI [RUNS]
 
+#include "median.h"
 #include "tfmain.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -24,12 +24,6 @@ using Clock = std::chrono::steady_clock;
 double Seconds(Clock::time_point since)
 {
     return std::chrono::duration<double>(Clock::now() - since).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 double TimeCli(const char* cli, const char* record)

@@ -3,6 +3,7 @@
 // every file it would have written as it was.
 
 #include "cli_runner.h"
+#include "records.h"
 
 #include <random>
 #include <regex>
@@ -10,16 +11,10 @@
 using zrltest::CliLimits;
 using zrltest::CliResult;
 using zrltest::Contents;
+using zrltest::kDeclaration;
+using zrltest::RecordText;
 
 namespace {
-
-const std::string kDeclaration = R"(<?xml version="1.0" encoding="windows-1250"?>)";
-
-std::string Record(const std::string& hqCount, const std::string& events)
-{
-    return kDeclaration + "\r\n<record>\r\n<world><a>0</a><b>Alfa</b><c>0</c><d>D</d><e>E</e><f>" + hqCount +
-           "</f><g>G</g><h>Mapa</h></world>\r\n<events>\r\n" + events + "</events>\r\n</record>\r\n";
-}
 
 std::string Buy(const std::string& time)
 {
@@ -96,13 +91,13 @@ TEST_F(BadInput, FilesAndRecordsGiveTheirStatusAndMessage)
         {"UTF-16 with a byte-order mark", Utf16(kDeclaration + "\r\n<record>\r\n"), {}, 1,
          "zrlconv-cli: in.zrl2:1: Chyba konverze\n"},
         {"50 MB without a line break", std::string(50 << 20, 'x'), {}, 1, "zrlconv-cli: in.zrl2:1: Chyba konverze\n"},
-        {"headquarters count 2147483647", Record("2147483647", ""), {}, 2,
+        {"headquarters count 2147483647", RecordText("2147483647", ""), {}, 2,
          "zrlconv-cli: in.zrl2: List index out of bounds (-1)\n"},
-        {"headquarters count not a number", Record("2.5", ""), {}, 2,
+        {"headquarters count not a number", RecordText("2.5", ""), {}, 2,
          "zrlconv-cli: in.zrl2:3: '2.5' is not a valid integer value.\n"},
-        {"time beyond the 32-bit limit", Record("0", Buy("2147483647") + Buy("2147483648")), {}, 2,
+        {"time beyond the 32-bit limit", RecordText("0", Buy("2147483647") + Buy("2147483648")), {}, 2,
          "zrlconv-cli: in.zrl2:6: '2147483648' is not a valid integer value.\n"},
-        {"time below the 32-bit limit", Record("0", Buy("-2147483649")), {}, 2,
+        {"time below the 32-bit limit", RecordText("0", Buy("-2147483649")), {}, 2,
          "zrlconv-cli: in.zrl2:5: '-2147483649' is not a valid integer value.\n"},
         {"output in a missing folder", example, {"in.zrl2", "nowhere/out"}, 2,
          "zrlconv-cli: Cannot create file nowhere/out.\n"},
@@ -111,7 +106,7 @@ TEST_F(BadInput, FilesAndRecordsGiveTheirStatusAndMessage)
          "zrlconv-cli: Cannot create file nowhere/pairs.\n"},
         {"output that fills up", example, {"--pairs", "pairs", "in.zrl2", "/dev/full"}, 2,
          "zrlconv-cli: Cannot write file /dev/full.\n"},
-        {"output over the file size limit", Record("0", manyEvents), {}, 2, "zrlconv-cli: Cannot write file out.\n",
+        {"output over the file size limit", RecordText("0", manyEvents), {}, 2, "zrlconv-cli: Cannot write file out.\n",
          {.fileSize = 4096, .addressSpace = std::nullopt}},
     };
     for (const Case& c : cases) {
@@ -135,8 +130,8 @@ TEST_F(BadInput, EdgesOfTheRecordThatStillConvert)
         std::string input;
         std::string converted; // the lines after the header
     } cases[] = {
-        {"negative headquarters count", Record("-5", "<chq><t>0</t><n>A</n><p>1</p><q>2</q></chq>\r\n"), ""},
-        {"times at the 32-bit limits", Record("0", Buy("2147483647") + Buy("-2147483648")),
+        {"negative headquarters count", RecordText("-5", "<chq><t>0</t><n>A</n><p>1</p><q>2</q></chq>\r\n"), ""},
+        {"times at the 32-bit limits", RecordText("0", Buy("2147483647") + Buy("-2147483648")),
          "2038-19-01-05-14-07; buy; X; Y; Z;\r\n1901-13-12-22-45-52; buy; X; Y; Z;\r\n"},
     };
     for (const Case& c : cases) {

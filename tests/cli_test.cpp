@@ -1,22 +1,14 @@
 // zrlconv-cli end to end: exit status, output bytes and the standard error line.
 
 #include "cli_runner.h"
+#include "records.h"
 
 using zrltest::Contents;
 using Result = zrltest::CliResult;
 using Cli = zrltest::CliFolder;
 
-namespace {
-
-const std::string kDeclaration = R"(<?xml version="1.0" encoding="windows-1250"?>)";
-
-std::string Record(const std::string& body, const std::string& hqCount = "0")
-{
-    return kDeclaration + "\r\n<record>\r\n <world><a>0</a><b>Alfa</b><c>0</c><d>D</d><e>E</e><f>" + hqCount +
-           "</f><g>G</g><h>Mapa</h></world>\r\n <events>\r\n" + body + " </events>\r\n</record>\r\n";
-}
-
-} // namespace
+using zrltest::kDeclaration;
+using zrltest::RecordText;
 
 TEST_F(Cli, ConvertsTheExampleRecord)
 {
@@ -49,11 +41,11 @@ TEST_F(Cli, FailuresReportWhereTheRecordIsBrokenAndWriteNothing)
         std::string err;
     } cases[] = {
         {"<?xml version='1.0'?>\r\n", 1, "zrlconv-cli: in.zrl2:1: Chyba konverze\n"},
-        {Record("", "0").replace(kDeclaration.size() + 2, 8, "<rekord>"), 1, "zrlconv-cli: in.zrl2:2: Chyba konverze\n"},
-        {Record("  <ret><t>0</t><a>P</a></ret>\r\n"), 2, "zrlconv-cli: in.zrl2:5: Range check error.\n"},
-        {Record("\r\n<buy><t>\x9A</t><a>1</a><b>2</b><c>3</c></buy>\r\n"), 2,
+        {RecordText("0", "").replace(kDeclaration.size() + 2, 8, "<rekord>"), 1, "zrlconv-cli: in.zrl2:2: Chyba konverze\n"},
+        {RecordText("0", "  <ret><t>0</t><a>P</a></ret>\r\n"), 2, "zrlconv-cli: in.zrl2:5: Range check error.\n"},
+        {RecordText("0", "\r\n<buy><t>\x9A</t><a>1</a><b>2</b><c>3</c></buy>\r\n"), 2,
          "zrlconv-cli: in.zrl2:6: '\xC5\xA1' is not a valid integer value.\n"},
-        {Record("", "1"), 2, "zrlconv-cli: in.zrl2: List index out of bounds (-1)\n"},
+        {RecordText("1", ""), 2, "zrlconv-cli: in.zrl2: List index out of bounds (-1)\n"},
         {kDeclaration + "\n<record>\n", 2, "zrlconv-cli: in.zrl2: List index out of bounds (2)\n"},
         {"", 2, "zrlconv-cli: in.zrl2: List index out of bounds (0)\n"},
     };

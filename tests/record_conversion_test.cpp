@@ -1,5 +1,6 @@
 #include "record_conversion.h"
 
+#include "records.h"
 #include "test_support.h"
 
 #include <optional>
@@ -9,16 +10,10 @@ using zrltest::ExpectError;
 using zrltest::Fill;
 using zrltest::LinesOf;
 using Lines = std::vector<std::string>;
+using zrltest::kDeclaration;
+using zrltest::World;
 
 namespace {
-
-const std::string kDeclaration = R"(<?xml version="1.0" encoding="windows-1250"?>)";
-
-std::string World(const std::string& hqCount = "0", const std::string& time = "0")
-{
-    return "<world><a>0</a><b>Alfa</b><c>" + time + "</c><d>D</d><e>E</e><f>" + hqCount +
-           "</f><g>G</g><h>Mapa</h></world>";
-}
 
 Lines Header(const std::string& hqCount)
 {

@@ -2,6 +2,7 @@
 // File dialogs are answered and message boxes captured through the window's
 // seam, so no test waits on a modal dialog.
 
+#include "records.h"
 #include "temporary_folder.h"
 #include "tfmain.h"
 
@@ -34,8 +35,8 @@ using zrltest::Contents;
 namespace {
 
 const QString kStatus = QString::fromUtf8("Verze výstupního souboru:");
-const std::string kDeclaration = R"(<?xml version="1.0" encoding="windows-1250"?>)";
-const std::string kWorld = "<world><a>0</a><b>Alfa</b><c>0</c><d>D</d><e>E</e><f>0</f><g>G</g><h>Mapa</h></world>";
+using zrltest::kDeclaration;
+const std::string kWorld = zrltest::World();
 
 struct Message {
     TFMain::MessageKind kind;

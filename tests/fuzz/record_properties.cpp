@@ -4,6 +4,7 @@
 
 #include "errors.h"
 #include "line_list.h"
+#include "line_lists.h"
 #include "record_conversion.h"
 
 #include <string>
@@ -14,13 +15,7 @@ namespace zrlfuzz {
 
 namespace {
 
-std::vector<std::string> LinesOf(const zrl::LineList& list)
-{
-    std::vector<std::string> lines;
-    for (std::int32_t i = 0; i < list.Count(); ++i)
-        lines.emplace_back(list.Line(i));
-    return lines;
-}
+using zrltest::LinesOf;
 
 std::string JoinedWithCrLf(const zrl::LineList& list)
 {
